@@ -130,7 +130,7 @@ cmd_demo() {
 cmd_dist() {
     cmd_setup
     cmd_build
-    "$ROOT/tests/e2e/../../cmake/make-dist.sh" "$BUILD/win" "$ROOT/dist"
+    "$ROOT/cmake/make-dist.sh" "$BUILD/win" "$ROOT/dist"
 }
 
 case "${1:-}" in
