@@ -12,7 +12,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix
     wine wine64 fonts-wine
     xvfb xauth fonts-wqy-microhei imagemagick
-    apktool apksigner zipalign aapt android-framework-res dexdump
+    apktool apksigner zipalign aapt android-framework-res dexdump python3
     locales zip unzip
 )
 
