@@ -1,11 +1,9 @@
 // Placeholders until the handlers are written: they do nothing.
-#include "workflow/discovery.h"
 #include "workflow/option_panels.h"
 #include "workflow/slimming.h"
 
 namespace korvath {
 
-void refresh_instance_list(WorkflowContext&) {}
 void open_option_panel(WorkflowContext&) {}
 void select_all_android5(WorkflowContext&) {}
 void select_all_android7(WorkflowContext&) {}
