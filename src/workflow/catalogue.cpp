@@ -97,8 +97,13 @@ std::vector<OptionStep> build_steps() {
         } else if (box == kAppStoreBox) {
             // The emulator's own store lives in both places under two spellings.
             add({0, box, StepKind::caption_step, entry.location, {}, "精简应用： 7", false});
-            add({0, box, StepKind::fixed_step, {}, "shell rm -r /system/priv-app/ldAppStore\"",
-                 "精简应用： 5", false});
+            add({0,
+                 box,
+                 StepKind::fixed_step,
+                 {},
+                 "shell rm -r /system/priv-app/ldAppStore\"",
+                 "精简应用： 5",
+                 false});
         } else {
             add({0, box, StepKind::caption_step, entry.location, {}, kRemovedPrefix, false});
         }

@@ -13,13 +13,13 @@ namespace korvath {
 enum class StepKind { caption_step, fixed_step, launcher_step };
 
 struct OptionStep {
-    int order;                 // 1 to 62
-    int box;                   // gating box, 选择框<box>
+    int order; // 1 to 62
+    int box;   // gating box, 选择框<box>
     StepKind kind;
     std::string_view location; // caption_step: head of the command body
     std::string_view body;     // fixed_step: the whole command body
     std::string_view log_prefix;
-    bool lsconsole_guard;      // skipped when lsconsole.exe is present
+    bool lsconsole_guard; // skipped when lsconsole.exe is present
 };
 
 inline constexpr std::string_view kAppLocation = "shell rm -r /system/app/";
