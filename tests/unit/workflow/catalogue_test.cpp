@@ -153,5 +153,44 @@ TEST(Catalogue, SetsBelongToTheirPanels) {
     EXPECT_EQ(kLastAndroid5Box - kFirstAndroid5Box + 1, 27);
 }
 
+TEST(CatalogueRisk, EveryBoxHasBothDescriptionsAndItsLevelFirstInTheTooltip) {
+    for (int box = 1; box <= kOptionBoxCount; ++box) {
+        EXPECT_FALSE(box_description(box).empty()) << box;
+        EXPECT_FALSE(box_description_english(box).empty()) << box;
+        const std::string level(risk_level_text(box_risk(box)));
+        EXPECT_TRUE(level == "安全" || level == "谨慎" || level == "危险") << box;
+        EXPECT_EQ(option_tooltip(box), level + "：" + std::string(box_description(box))) << box;
+    }
+    EXPECT_EQ(option_tooltip(0), "");
+}
+
+TEST(CatalogueRisk, LevelsOfTheKnownCases) {
+    // Both sets must agree wherever they offer the same folder.
+    for (int a = 1; a <= kLastAndroid7Box; ++a) {
+        for (int b = kFirstAndroid5Box; b <= kLastAndroid5Box; ++b) {
+            if (box_caption(a) == box_caption(b)) {
+                EXPECT_EQ(box_risk(a), box_risk(b)) << box_caption(a);
+            }
+        }
+    }
+    const std::vector<std::pair<int, RiskLevel>> known = {
+        {28, RiskLevel::danger},  // Shell: commands over the bridge fail
+        {19, RiskLevel::danger},  // DocumentsUI: the file picker
+        {23, RiskLevel::danger},  // MediaProvider
+        {7, RiskLevel::caution},  // KeyChain
+        {21, RiskLevel::caution}, // FusedLocation
+        {32, RiskLevel::caution}, // TeleService
+        {8, RiskLevel::safe},     // the app store
+        {43, RiskLevel::safe},    // PicoTts
+        {34, RiskLevel::safe},    // our launcher in place
+        {61, RiskLevel::safe},
+    };
+    for (const auto& [box, level] : known) {
+        EXPECT_EQ(box_risk(box), level) << box_caption(box);
+    }
+    EXPECT_EQ(option_tooltip(28).substr(0, std::string("危险：").size()), "危险：");
+    EXPECT_EQ(risk_level_english(RiskLevel::caution), "caution");
+}
+
 } // namespace
 } // namespace korvath
