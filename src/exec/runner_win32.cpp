@@ -14,7 +14,7 @@ namespace {
 
 // Longest pause between two looks at the pipe; the child's end and window
 // messages wake the wait at once.
-constexpr DWORD kPassWaitMs = 15;
+constexpr DWORD kPassWaitMs = 20;
 // How long an ended tree gets to let go of the pipe before it is read dry.
 constexpr DWORD kTreeEndWaitMs = 2000;
 

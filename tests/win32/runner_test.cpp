@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -28,9 +27,8 @@ std::string probe(const std::string& arguments) {
 std::string numbered_lines(int count) {
     std::string text;
     for (int i = 0; i < count; ++i) {
-        char line[16];
-        std::snprintf(line, sizeof line, "%07d\r\n", i);
-        text += line;
+        std::string digits = std::to_string(i);
+        text += std::string(7 - std::min<std::size_t>(digits.size(), 7), '0') + digits + "\r\n";
     }
     return text;
 }

@@ -2,7 +2,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -20,16 +19,25 @@ void out(const std::string& bytes) {
 }
 
 std::string numbered_line(int n) {
-    char line[16];
-    std::snprintf(line, sizeof line, "%07d\r\n", n);
-    return line;
+    std::string digits = std::to_string(n);
+    return std::string(digits.size() < 7 ? 7 - digits.size() : 0, '0') + digits + "\r\n";
+}
+
+std::string own_path() {
+    std::string path(MAX_PATH, '\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
 }
 
 // Starts this program again in `mode`, sharing our standard handles.
 DWORD start_self(const char* mode) {
-    char path[MAX_PATH];
-    GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string line = std::string("\"") + path + "\" " + mode;
+    std::string line = "\"" + own_path() + "\" " + mode;
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
@@ -96,9 +104,10 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "stdin") {
-        char buffer[64];
+        std::string buffer(64, '\0');
         DWORD got = 0;
-        BOOL ok = ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer, sizeof buffer, &got, nullptr);
+        BOOL ok = ReadFile(GetStdHandle(STD_INPUT_HANDLE), buffer.data(),
+                           static_cast<DWORD>(buffer.size()), &got, nullptr);
         out(std::string("stdin ") + (ok ? std::to_string(got) + " bytes" : "unreadable") + "\r\n");
         return 0;
     }
