@@ -63,6 +63,11 @@ struct OutputCase {
     std::string expected;
 };
 
+// Named in test output instead of dumped as bytes.
+void PrintTo(const OutputCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class RunnerOutput : public testing::TestWithParam<OutputCase> {};
 
 TEST_P(RunnerOutput, ReturnsWhatTheCommandWrote) {
@@ -174,6 +179,10 @@ struct QuitCase {
     const char* name;
     void (*post_quit)(HWND);
 };
+
+void PrintTo(const QuitCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RunnerMessages : public testing::TestWithParam<QuitCase> {};
 
