@@ -124,18 +124,15 @@ int main(int argc, char** argv) {
         return 0;
     }
     if (mode == "hang") {
-        out("hanging " + std::to_string(GetCurrentProcessId()) + "\r\n");
         Sleep(INFINITE);
     }
     if (mode == "tree") { // a hanging child with a hanging grandchild
         out("child " + std::to_string(GetCurrentProcessId()) + "\r\n");
-        start_self("hang");
+        out("grandchild " + std::to_string(start_self("hang")) + "\r\n");
         Sleep(INFINITE);
     }
     if (mode == "server") { // leaves a process behind that holds the pipe open
-        start_self("hang");
-        Sleep(300); // let the grandchild report its id
-        out("started\r\n");
+        out("server " + std::to_string(start_self("hang")) + "\r\n");
         return 0;
     }
     write_to(STD_ERROR_HANDLE, "probe_child: unknown mode " + mode + "\r\n");
