@@ -1,12 +1,15 @@
 // Start-up, the main window as a user first sees it, and shut-down.
+#include "driver/files.h"
 #include "driver/program.h"
-#include "driver/run_directory.h"
 #include "driver/window_probe.h"
+#include "sim_fixture.h"
 #include "text/encoding_win32.h"
 
 #include <gtest/gtest.h>
 
 #include <commctrl.h>
+
+#include <algorithm>
 
 namespace korvath::e2e {
 namespace {
@@ -24,10 +27,21 @@ std::vector<unsigned char> built_launcher() {
 
 class Startup : public ::testing::Test {
   protected:
-    void SetUp() override { dir.copy_in(built_program("korvath.exe"), "korvath.exe"); }
-    std::string exe() const { return dir.file("korvath.exe"); }
+    void SetUp() override {
+        ASSERT_TRUE(dir.ok()) << dir.error();
+        ASSERT_TRUE(copy_built_program("korvath.exe", dir.path(), "korvath.exe"));
+    }
+    std::string exe() const { return file("korvath.exe"); }
+    std::string file(const std::string& name) const { return dir.path() + "\\" + name; }
+    void write(const std::string& name, const std::vector<unsigned char>& bytes) const {
+        ASSERT_TRUE(
+            dir.write_file(name, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}));
+    }
+    std::vector<unsigned char> read(const std::string& name) const {
+        return read_whole_file(file(name));
+    }
 
-    RunDirectory dir;
+    sim_fixture::RunDirectory dir;
 };
 
 TEST_F(Startup, TipsBoxComesFirstThenTheWindowWithEveryControl) {
@@ -130,12 +144,22 @@ TEST_F(Startup, ListClickShowsTheInstructionsAlone) {
 TEST_F(Startup, LauncherFileIsWrittenWholeOverALongerOldOne) {
     std::vector<unsigned char> expected = built_launcher();
     ASSERT_FALSE(expected.empty());
-    dir.write("Launcher.apk", std::vector<unsigned char>(expected.size() + 4096, 'x'));
+    write("Launcher.apk", std::vector<unsigned char>(expected.size() + 4096, 'x'));
     Program program(exe());
     program.start_to_main_window();
-    EXPECT_EQ(dir.read("Launcher.apk"), expected);
+    EXPECT_EQ(read("Launcher.apk"), expected);
     // The replacement leaves nothing else behind in the run directory.
-    EXPECT_FALSE(dir.exists("Launcher.apk.tmp"));
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(to_wide(file("*")).c_str(), &entry);
+    ASSERT_NE(find, INVALID_HANDLE_VALUE);
+    do {
+        names.push_back(to_utf8(entry.cFileName));
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".", "..", "Launcher.apk", "korvath.exe",
+                                               "ldconsole.exe", "sim-state"}));
 }
 
 enum class Blocker { read_only, held_open };
@@ -144,8 +168,8 @@ class UnwritableLauncher : public Startup, public ::testing::WithParamInterface<
 
 TEST_P(UnwritableLauncher, NoTipsBoxTheWindowShowsAndTheOldFileStays) {
     const std::vector<unsigned char> old_bytes = {'o', 'l', 'd'};
-    dir.write("Launcher.apk", old_bytes);
-    std::wstring path = to_wide(dir.file("Launcher.apk"));
+    write("Launcher.apk", old_bytes);
+    std::wstring path = to_wide(file("Launcher.apk"));
     HANDLE holder = INVALID_HANDLE_VALUE;
     if (GetParam() == Blocker::read_only) {
         SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
@@ -161,7 +185,7 @@ TEST_P(UnwritableLauncher, NoTipsBoxTheWindowShowsAndTheOldFileStays) {
     if (holder != INVALID_HANDLE_VALUE) {
         CloseHandle(holder);
     }
-    EXPECT_EQ(dir.read("Launcher.apk"), old_bytes);
+    EXPECT_EQ(read("Launcher.apk"), old_bytes);
     WindowProbe(window).close();
     EXPECT_EQ(program.wait_for_exit(10000), 0);
 }
