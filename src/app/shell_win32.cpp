@@ -13,8 +13,13 @@ namespace {
 constexpr size_t kLargestIo = 1u << 30;
 
 // An existing target must open for exclusive writing: a read-only file, or
-// one held open elsewhere, is left as it is.
+// one held open elsewhere, is left as it is. The attribute is checked on its
+// own, as an administrator (or root under Wine) may open read-only files.
 bool target_may_be_replaced(const std::wstring& target) {
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+        return false;
+    }
     UniqueHandle existing(CreateFileW(target.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     return existing || GetLastError() == ERROR_FILE_NOT_FOUND;
