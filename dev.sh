@@ -12,7 +12,7 @@ PACKAGES=(
     g++-mingw-w64-x86-64-posix
     wine wine64 fonts-wine
     xvfb xauth fonts-wqy-microhei imagemagick
-    apktool apksigner zipalign aapt android-framework-res dexdump
+    apktool apksigner zipalign aapt android-framework-res dexdump python3
     locales zip unzip
 )
 
@@ -127,10 +127,17 @@ cmd_demo() {
     fi
 }
 
+# Rewrites the options tables of the user guides from the catalogue.
+cmd_guide() {
+    cmake --build "$BUILD/native" --target update_guide >/dev/null
+    "$BUILD/native/tests/unit/update_guide" "$ROOT/docs/使用说明.md" zh
+    "$BUILD/native/tests/unit/update_guide" "$ROOT/docs/user-guide.md" en
+}
+
 cmd_dist() {
     cmd_setup
     cmd_build
-    "$ROOT/tests/e2e/../../cmake/make-dist.sh" "$BUILD/win" "$ROOT/dist"
+    "$ROOT/cmake/make-dist.sh" "$BUILD/win" "$ROOT/dist"
 }
 
 case "${1:-}" in
@@ -139,5 +146,6 @@ case "${1:-}" in
     test) cmd_test ;;
     demo) cmd_demo ;;
     dist) cmd_dist ;;
-    *) echo "usage: ./dev.sh setup|build|test|demo|dist" >&2; exit 2 ;;
+    guide) cmd_setup; cmd_build; cmd_guide ;;
+    *) echo "usage: ./dev.sh setup|build|test|demo|dist|guide" >&2; exit 2 ;;
 esac

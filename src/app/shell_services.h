@@ -14,7 +14,7 @@ using ByteView = std::span<const unsigned char>;
 constexpr int kExclamationOk = 48; // MB_OK | MB_ICONEXCLAMATION
 
 class ShellServices {
-public:
+  public:
     virtual ~ShellServices() = default;
 
     // The directory of the program's own file, without a trailing separator.
@@ -26,8 +26,7 @@ public:
     virtual bool write_file(const std::string& path, ByteView bytes) = 0;
     virtual void set_working_directory(const std::string& path) = 0;
     // Task-modal, no owner; waits until the user closes it.
-    virtual void show_message_box(const std::string& text, int style,
-                                  const std::string& title) = 0;
+    virtual void show_message_box(const std::string& text, int style, const std::string& title) = 0;
     virtual std::optional<std::vector<unsigned char>> read_file(const std::string& path) const = 0;
     // The path's short form without blanks, or empty when there is none.
     virtual std::string short_path(const std::string& path) const = 0;

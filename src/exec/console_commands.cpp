@@ -33,6 +33,8 @@ bool is_valid_index(std::string_view index_text) {
     return true;
 }
 
-bool reports_absent(std::string_view output) { return locate_text(output, kRemovalPhrase) != -1; }
+bool reports_absent(std::string_view output) {
+    return locate_text(output, kRemovalPhrase) != -1;
+}
 
 } // namespace korvath

@@ -11,7 +11,7 @@ struct CommandResult {
 };
 
 class ConsoleRunner {
-public:
+  public:
     virtual ~ConsoleRunner() = default;
     // Runs "cmd.exe /c " + command hidden and waits for it to end, keeping
     // the window responsive meanwhile. Never fails: a command that cannot run

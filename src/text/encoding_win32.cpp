@@ -30,9 +30,13 @@ std::string wide_to_multibyte(std::wstring_view wide, UINT code_page) {
 
 } // namespace
 
-std::wstring to_wide(std::string_view utf8) { return multibyte_to_wide(utf8, CP_UTF8); }
+std::wstring to_wide(std::string_view utf8) {
+    return multibyte_to_wide(utf8, CP_UTF8);
+}
 
-std::string to_utf8(std::wstring_view wide) { return wide_to_multibyte(wide, CP_UTF8); }
+std::string to_utf8(std::wstring_view wide) {
+    return wide_to_multibyte(wide, CP_UTF8);
+}
 
 std::string ansi_to_utf8(std::string_view bytes, unsigned code_page) {
     return to_utf8(multibyte_to_wide(bytes, code_page == 0 ? CP_ACP : code_page));

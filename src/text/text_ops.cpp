@@ -4,14 +4,15 @@
 namespace korvath {
 namespace {
 
-bool is_continuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool is_continuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
 unsigned char fold_latin(unsigned char byte) {
     return (byte >= 'A' && byte <= 'Z') ? static_cast<unsigned char>(byte + 0x20) : byte;
 }
 
-bool matches_at(std::string_view text, std::size_t pos, std::string_view sought,
-                bool ignore_case) {
+bool matches_at(std::string_view text, std::size_t pos, std::string_view sought, bool ignore_case) {
     if (sought.size() > text.size() - pos) {
         return false;
     }
@@ -61,7 +62,9 @@ std::string join_texts(std::initializer_list<std::string_view> parts) {
     return joined;
 }
 
-bool texts_equal(std::string_view a, std::string_view b) { return a == b; }
+bool texts_equal(std::string_view a, std::string_view b) {
+    return a == b;
+}
 
 int locate_text(std::string_view text, std::string_view sought) {
     if (sought.empty()) {

@@ -11,7 +11,7 @@
 namespace korvath {
 
 class ControlOps {
-public:
+  public:
     virtual ~ControlOps() = default;
 
     // Shows or hides a panel (分组框使用说明, 分组框5, 分组框7) with its contents.

@@ -29,8 +29,12 @@ constexpr int kLastAndroid5Box = 61;
 
 constexpr int kOptionBoxIdBase = 2000;
 
-constexpr Control option_box(int number) { return static_cast<Control>(kOptionBoxIdBase + number); }
-constexpr int control_id(Control control) { return static_cast<int>(control); }
+constexpr Control option_box(int number) {
+    return static_cast<Control>(kOptionBoxIdBase + number);
+}
+constexpr int control_id(Control control) {
+    return static_cast<int>(control);
+}
 
 // The group box that holds an option box.
 constexpr Control panel_of_box(int number) {

@@ -8,7 +8,7 @@
 namespace korvath {
 
 class UniqueHandle {
-public:
+  public:
     UniqueHandle() = default;
     explicit UniqueHandle(HANDLE handle) : handle_(handle) {}
     UniqueHandle(const UniqueHandle&) = delete;
@@ -39,7 +39,7 @@ public:
         return &handle_;
     }
 
-private:
+  private:
     HANDLE handle_ = nullptr;
 };
 

@@ -29,21 +29,20 @@ TEST_P(LocateText, FindsFirstMatchAtCharacterStart) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, LocateText,
-    ::testing::Values(
-        LocateCase{"capitals_found_by_small", "ERROR: device offline", "error", 1},
-        LocateCase{"small_found_by_mixed", "rm: /x: no such file or directory",
-                   "No such file or directory", 9},
-        LocateCase{"absent", "7.1.2", "5.1.1", -1},
-        LocateCase{"at_start", "5.1.1\r\n", "5.1.1", 1},
-        LocateCase{"first_of_several", "a,b,c", ",", 2},
-        LocateCase{"inside_multibyte_not_matched", kYun + "x", "\xBF\x90", -1},
-        LocateCase{"after_multibyte_counts_bytes", kYun + "error", "ERROR", 4},
-        LocateCase{"non_latin_bytes_not_folded", "\xC3\xA9", "\xC3\x89", -1},
-        LocateCase{"at_symbol_not_folded_to_backtick", "`", "@", -1},
-        LocateCase{"stray_byte_is_one_character", "\xE8z", "z", 2},
-        LocateCase{"empty_text", "", "x", -1},
-        LocateCase{"empty_sought", "abc", "", -1},
-        LocateCase{"longer_than_text", "ab", "abc", -1}),
+    ::testing::Values(LocateCase{"capitals_found_by_small", "ERROR: device offline", "error", 1},
+                      LocateCase{"small_found_by_mixed", "rm: /x: no such file or directory",
+                                 "No such file or directory", 9},
+                      LocateCase{"absent", "7.1.2", "5.1.1", -1},
+                      LocateCase{"at_start", "5.1.1\r\n", "5.1.1", 1},
+                      LocateCase{"first_of_several", "a,b,c", ",", 2},
+                      LocateCase{"inside_multibyte_not_matched", kYun + "x", "\xBF\x90", -1},
+                      LocateCase{"after_multibyte_counts_bytes", kYun + "error", "ERROR", 4},
+                      LocateCase{"non_latin_bytes_not_folded", "\xC3\xA9", "\xC3\x89", -1},
+                      LocateCase{"at_symbol_not_folded_to_backtick", "`", "@", -1},
+                      LocateCase{"stray_byte_is_one_character", "\xE8z", "z", 2},
+                      LocateCase{"empty_text", "", "x", -1},
+                      LocateCase{"empty_sought", "abc", "", -1},
+                      LocateCase{"longer_than_text", "ab", "abc", -1}),
     [](const auto& info) { return info.param.name; });
 
 struct SplitCase {
@@ -95,15 +94,18 @@ TEST_P(ReplaceAll, ReplacesNonOverlappingMatches) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReplaceAll,
-    ::testing::Values(
-        ReplaceCase{"crlf_removed_lone_kept", "7.1.2\r\n\rx\n\r\n", "\r\n", "", "7.1.2\rx\n"},
-        ReplaceCase{"lines_joined", "a\r\nb\r\n", "\r\n", "", "ab"},
-        ReplaceCase{"no_overlap", "aaa", "aa", "b", "ba"},
-        ReplaceCase{"case_ignored", "Err err", "ERR", "x", "x x"},
-        ReplaceCase{"replacement_not_rescanned", "ab", "a", "aa", "aab"},
-        ReplaceCase{"empty_text", "", "a", "b", ""},
-        ReplaceCase{"empty_sought_unchanged", "abc", "", "x", "abc"},
-        ReplaceCase{"multibyte_kept_whole", kYun + "a", "\x90" "a", "!", kYun + "a"}),
+    ::testing::Values(ReplaceCase{"crlf_removed_lone_kept", "7.1.2\r\n\rx\n\r\n", "\r\n", "",
+                                  "7.1.2\rx\n"},
+                      ReplaceCase{"lines_joined", "a\r\nb\r\n", "\r\n", "", "ab"},
+                      ReplaceCase{"no_overlap", "aaa", "aa", "b", "ba"},
+                      ReplaceCase{"case_ignored", "Err err", "ERR", "x", "x x"},
+                      ReplaceCase{"replacement_not_rescanned", "ab", "a", "aa", "aab"},
+                      ReplaceCase{"empty_text", "", "a", "b", ""},
+                      ReplaceCase{"empty_sought_unchanged", "abc", "", "x", "abc"},
+                      ReplaceCase{"multibyte_kept_whole", kYun + "a",
+                                  "\x90"
+                                  "a",
+                                  "!", kYun + "a"}),
     [](const auto& info) { return info.param.name; });
 
 TEST(LeftPart, CountsInBytes) {

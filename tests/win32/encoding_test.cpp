@@ -8,7 +8,9 @@
 namespace korvath {
 namespace {
 
-TEST(Environment, AnsiCodePageIsChinese) { EXPECT_EQ(GetACP(), 936u); }
+TEST(Environment, AnsiCodePageIsChinese) {
+    EXPECT_EQ(GetACP(), 936u);
+}
 
 TEST(Encoding, ChineseRoundTripsThroughUtf16) {
     const std::string text = "运行中，雷电模拟器-1";
