@@ -1,5 +1,6 @@
 // The real main window in this process: control operations on the real
 // controls, clicks reaching the program, keys, and closing while busy.
+#include "text/encoding_win32.h"
 #include "ui/layout.h"
 #include "ui/win32/main_window.h"
 #include "win32/window_text.h"
@@ -251,6 +252,35 @@ TEST_F(MainWindowTest, CloseRequestWhileBusyIsNotedInTheEchoBox) {
     });
     SendMessageW(child(Control::刷新按钮), BM_CLICK, 0, 0);
     EXPECT_EQ(echo_during_run, "running\r\n" + std::string(kCloseDeferredNotice));
+}
+
+BOOL CALLBACK find_tooltips(HWND hwnd, LPARAM found) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    if (std::wstring(name) == TOOLTIPS_CLASSW) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+TEST_F(MainWindowTest, EveryOptionBoxTellsItsRisk) {
+    HWND tips = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), find_tooltips, reinterpret_cast<LPARAM>(&tips));
+    ASSERT_NE(tips, nullptr);
+    EXPECT_EQ(GetWindow(tips, GW_OWNER), window.hwnd());
+    EXPECT_EQ(SendMessageW(tips, TTM_GETTOOLCOUNT, 0, 0), kOptionBoxCount);
+    for (int box : {1, 34, 35, 61}) {
+        std::wstring text(1024, L'\0');
+        TTTOOLINFOW tool = {};
+        tool.cbSize = TTTOOLINFOW_V2_SIZE;
+        tool.hwnd = GetParent(child(option_box(box)));
+        tool.uId = reinterpret_cast<UINT_PTR>(child(option_box(box)));
+        tool.lpszText = text.data();
+        SendMessageW(tips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+        text.resize(wcslen(text.c_str()));
+        EXPECT_EQ(to_utf8(text), option_tooltip(box)) << box;
+    }
 }
 
 } // namespace

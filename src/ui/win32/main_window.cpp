@@ -7,6 +7,7 @@
 #include "ui/win32/dpi_scale.h"
 #include "ui/win32/echo_box.h"
 #include "ui/win32/label_fit.h"
+#include "ui/win32/option_tooltips.h"
 #include "win32/window_text.h"
 
 #include <commctrl.h>
@@ -72,6 +73,8 @@ bool MainWindow::create_controls() {
         controls_[spec.control] = created;
     }
     list_ = ListView(control(Control::超级列表框1));
+    create_option_tooltips(
+        hwnd_, [this](int box) { return control(option_box(box)); }, scale);
     label_font_ = fit_label_font(control(Control::透明标签2), control(Control::分组框使用说明),
                                  scale.px(kLabelFontHeight));
     return true;
