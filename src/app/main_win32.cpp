@@ -5,7 +5,7 @@
 #include "app/run_directory.h"
 #include "app/shell_win32.h"
 #include "app/startup.h"
-#include "exec/console_runner.h"
+#include "exec/runner_win32.h"
 #include "ui/win32/main_window.h"
 #include "workflow/workflow_context.h"
 
@@ -27,11 +27,11 @@ void restrict_dll_search() {
     }
 }
 
-// Stands in until the console runner lands: every command gives an empty output.
-class NoConsole final : public korvath::ConsoleRunner {
-  public:
-    korvath::CommandResult run_console_command(const std::string&) override { return {}; }
-};
+#ifdef KORVATH_COMMAND_TIME_LIMIT_MS
+constexpr unsigned kCommandTimeLimitMs = KORVATH_COMMAND_TIME_LIMIT_MS;
+#else
+constexpr unsigned kCommandTimeLimitMs = korvath::kDefaultCommandTimeLimitMs;
+#endif
 
 int run_message_loop() {
     MSG message;
@@ -55,7 +55,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     Win32ShellServices shell(run_directory_from_module_path(module_file_path(nullptr)), instance);
     shell.set_working_directory(shell.get_run_directory());
     AppState state;
-    NoConsole console;
+    Win32ConsoleRunner console(kCommandTimeLimitMs);
 
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(KORVATH_IDI_APP));
     MainWindow window(instance, icon);
