@@ -110,7 +110,7 @@ TEST(Slimming, Android5RunWithTheLauncher) {
 }
 
 TEST(Slimming, BesideLsconsoleTheAndroid7LauncherStepIsSkipped) {
-    Session s({.tool_name = "lsconsole.exe"});
+    Session s({.description = {}, .tool_name = "lsconsole.exe"});
     s.refresh();
     EXPECT_EQ(s.dir().command_log().front(), "lsconsole.exe list2");
     s.select("2");
@@ -176,7 +176,7 @@ TEST(Slimming, AnInstanceThatStopsMidRunFailsTheRestAndTheRunCompletes) {
 }
 
 TEST(Slimming, ABlankAndChineseInThePathNeverLeaveTheInstanceWithoutALauncher) {
-    Session s({.leaf = "雷电 模拟器"});
+    Session s({.description = {}, .tool_name = "ldconsole.exe", .leaf = "雷电 模拟器"});
     s.refresh();
     s.select("2");
     s.open_options();

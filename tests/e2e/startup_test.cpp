@@ -159,7 +159,7 @@ TEST_F(Startup, LauncherFileIsWrittenWholeOverALongerOldOne) {
     FindClose(find);
     std::sort(names.begin(), names.end());
     EXPECT_EQ(names, (std::vector<std::string>{".", "..", "Launcher.apk", "korvath.exe",
-                                               "ldconsole.exe", "sim-state"}));
+                                               "ldconsole.exe"}));
 }
 
 enum class Blocker { read_only, held_open };
