@@ -92,7 +92,8 @@ void run_demo(const std::string& folder) {
             300000),
         "the run did not complete");
     screenshot(window, folder, "4-after-run.png");
-    std::printf("echo box:\n%s\n", utf8_to_ansi(ui.text(Control::回显编辑框)).c_str());
+    // Raw UTF-8: the terminal running Wine reads UTF-8.
+    std::printf("echo box:\n%s\n", ui.text(Control::回显编辑框).c_str());
     ui.close();
     program.wait_for_exit(10000);
 }
