@@ -20,9 +20,9 @@ std::pair<int, int> shared(const Rect& a, const Rect& b) {
 }
 
 const ControlSpec& spec_of(Control control) {
-    for (const auto& spec : window_layout()) {
-        if (spec.control == control) {
-            return spec;
+    for (const auto& entry : window_layout()) {
+        if (entry.control == control) {
+            return entry;
         }
     }
     throw std::out_of_range("no such control");
@@ -30,8 +30,8 @@ const ControlSpec& spec_of(Control control) {
 
 TEST(Layout, HoldsEveryControlOnceWithPanelsOnTop) {
     std::set<int> ids;
-    for (const auto& spec : window_layout()) {
-        EXPECT_TRUE(ids.insert(control_id(spec.control)).second) << control_id(spec.control);
+    for (const auto& entry : window_layout()) {
+        EXPECT_TRUE(ids.insert(control_id(entry.control)).second) << control_id(entry.control);
     }
     EXPECT_EQ(ids.size(), 11u + kOptionBoxCount);
     EXPECT_EQ(ids.count(control_id(option_box(1))), 1u);
@@ -45,11 +45,11 @@ TEST(Layout, HoldsEveryControlOnceWithPanelsOnTop) {
 
 TEST(Layout, OptionBoxesSitInTheirPanelWithCatalogueCaptions) {
     for (int box = 1; box <= kOptionBoxCount; ++box) {
-        const ControlSpec& spec = spec_of(option_box(box));
-        EXPECT_EQ(spec.kind, ControlKind::check_box);
-        EXPECT_EQ(spec.parent, panel_of_box(box)) << box;
-        EXPECT_EQ(spec.text, box_caption(box)) << box;
-        EXPECT_EQ(spec.place.height, 16);
+        const ControlSpec& entry = spec_of(option_box(box));
+        EXPECT_EQ(entry.kind, ControlKind::check_box);
+        EXPECT_EQ(entry.parent, panel_of_box(box)) << box;
+        EXPECT_EQ(entry.text, box_caption(box)) << box;
+        EXPECT_EQ(entry.place.height, 16);
     }
 }
 
@@ -76,13 +76,13 @@ TEST(Layout, ColumnsEndWhereTheTablesSay) {
 TEST(Layout, SiblingsDoNotOverlapAndStayInsideTheirPanel) {
     const Rect panel_area = spec_of(Control::分组框使用说明).place;
     std::map<int, std::vector<const ControlSpec*>> by_parent;
-    for (const auto& spec : window_layout()) {
-        by_parent[spec.parent ? control_id(*spec.parent) : 0].push_back(&spec);
-        if (spec.parent) {
-            const Rect& r = spec.place;
+    for (const auto& entry : window_layout()) {
+        by_parent[entry.parent ? control_id(*entry.parent) : 0].push_back(&entry);
+        if (entry.parent) {
+            const Rect& r = entry.place;
             EXPECT_TRUE(r.x >= 0 && r.y >= 0 && r.x + r.width <= panel_area.width &&
                         r.y + r.height <= panel_area.height)
-                << control_id(spec.control);
+                << control_id(entry.control);
         }
     }
     for (const auto& [parent, children] : by_parent) {

@@ -45,9 +45,9 @@ class MainWindowTest : public ::testing::Test {
     // Finds a control the way a program outside would: by its id inside
     // the window, or inside its panel.
     HWND child(Control control) const {
-        for (const auto& spec : window_layout()) {
-            if (spec.control == control && spec.parent) {
-                return GetDlgItem(GetDlgItem(window.hwnd(), control_id(*spec.parent)),
+        for (const auto& entry : window_layout()) {
+            if (entry.control == control && entry.parent) {
+                return GetDlgItem(GetDlgItem(window.hwnd(), control_id(*entry.parent)),
                                   control_id(control));
             }
         }

@@ -8,10 +8,10 @@
 
 namespace korvath {
 
-// One control of `spec` inside `parent` (the main window or a panel), with
+// One control of `entry` inside `parent` (the main window or a panel), with
 // the window's keys and `gui_font` (the label gets its own font later). Null when the control could
 // not be created.
-HWND create_control(const ControlSpec& spec, HWND parent, HWND main_window, const DpiScale& scale,
+HWND create_control(const ControlSpec& entry, HWND parent, HWND main_window, const DpiScale& scale,
                     HFONT gui_font);
 
 } // namespace korvath

@@ -59,9 +59,9 @@ bool MainWindow::create_controls() {
     const DpiScale scale = DpiScale::system();
     HFONT gui_font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     std::map<HWND, HWND> last_in_parent;
-    for (const ControlSpec& spec : window_layout()) {
-        HWND parent = spec.parent ? control(*spec.parent) : hwnd_;
-        HWND created = create_control(spec, parent, hwnd_, scale, gui_font);
+    for (const ControlSpec& entry : window_layout()) {
+        HWND parent = entry.parent ? control(*entry.parent) : hwnd_;
+        HWND created = create_control(entry, parent, hwnd_, scale, gui_font);
         if (created == nullptr) {
             return false;
         }
@@ -70,7 +70,7 @@ bool MainWindow::create_controls() {
         SetWindowPos(created, last == last_in_parent.end() ? HWND_TOP : last->second, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         last_in_parent[parent] = created;
-        controls_[spec.control] = created;
+        controls_[entry.control] = created;
     }
     list_ = ListView(control(Control::超级列表框1));
     create_option_tooltips(
