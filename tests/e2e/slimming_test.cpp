@@ -89,6 +89,49 @@ TEST(Slimming, Android7RunRemovesTheTickedFoldersAndReplacesTheLauncherTwice) {
     EXPECT_EQ(s.dir().device_file("2", "/system/app/Launcher3/Launcher.apk"), launcher_bytes());
 }
 
+// The folder names left in one of the instance's system folders.
+std::vector<std::string> left_in(const Session& s, int position, const char* folder) {
+    std::wstring pattern = to_wide(s.dir().path() + "\\sim-state\\trees\\" +
+                                   std::to_string(position) + "\\system\\" + folder + "\\*");
+    std::vector<std::string> names;
+    WIN32_FIND_DATAW entry;
+    HANDLE find = FindFirstFileW(pattern.c_str(), &entry);
+    if (find == INVALID_HANDLE_VALUE) {
+        return names;
+    }
+    do {
+        std::string name = to_utf8(entry.cFileName);
+        if (name != "." && name != "..") {
+            names.push_back(name);
+        }
+    } while (FindNextFileW(find, &entry));
+    FindClose(find);
+    return names;
+}
+
+TEST(Slimming, SelectAllOnAndroid7EmptiesEveryOfferedFolder) {
+    Session s({.description = "2|雷电模拟器|running|7.1.2|tree=android7\n"});
+    s.refresh();
+    s.select("2");
+    s.open_options();
+    s.ui().click(Control::全部选择按钮7);
+    ASSERT_TRUE(wait_until([&] { return s.ui().all_ticked(1, 34, true); }, 5000));
+    const std::size_t before = s.dir().command_log().size();
+    s.start_and_wait();
+
+    // 34 removal steps of two commands each, then rm, rm, mkdir and push.
+    const std::vector<std::string> sent = s.commands_since(before);
+    EXPECT_EQ(sent.size(), 1u + 34u * 2u + 4u);
+    const std::string echo = s.echo();
+    EXPECT_NE(echo.find(removed("精简应用： ", "BasicSmsReceiver")), std::string::npos);
+    EXPECT_NE(echo.find(removed("精简应用： ", "VpnDialogs") + kLauncherHeader), std::string::npos);
+    EXPECT_TRUE(echo.ends_with(" bytes in 0.010s)\r\n" + kEnd)) << echo;
+    EXPECT_EQ(echo.find("精简失败"), std::string::npos) << echo;
+    EXPECT_EQ(left_in(s, 1, "app"), Lines{"Launcher3"});
+    EXPECT_EQ(left_in(s, 1, "priv-app"), Lines{});
+    EXPECT_EQ(s.dir().device_file("2", "/system/app/Launcher3/Launcher.apk"), launcher_bytes());
+}
+
 TEST(Slimming, Android5RunWithTheLauncher) {
     Session s({});
     s.refresh();

@@ -30,6 +30,7 @@ class Session {
     explicit Session(const SessionSetup& setup);
 
     sim_fixture::RunDirectory& dir() { return dir_; }
+    const sim_fixture::RunDirectory& dir() const { return dir_; }
     Program& program() { return *program_; }
     const WindowProbe& ui() const { return *ui_; }
     std::string echo() const { return ui_->text(Control::回显编辑框); }
