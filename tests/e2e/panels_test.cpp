@@ -1,5 +1,6 @@
 // The options button, the select-all buttons and the list click in the real window.
 #include "driver/session.h"
+#include "workflow/catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,15 @@ TEST(Panels, TheAndroid5InstanceGetsItsOwnPanel) {
     s.ui().click(Control::全部选择按钮5);
     ASSERT_TRUE(wait_until([&] { return s.ui().all_ticked(35, 61, true); }, 5000));
     EXPECT_TRUE(s.ui().all_ticked(1, 34, false));
+}
+
+TEST(Panels, OptionBoxesExplainTheirRiskInTooltips) {
+    Session s({});
+    for (int box : {6, 28, 34, 38, 61}) {
+        EXPECT_EQ(s.ui().tooltip(box), option_tooltip(box)) << box;
+    }
+    EXPECT_EQ(s.ui().tooltip(28).rfind("危险：", 0), 0u) << s.ui().tooltip(28);
+    EXPECT_EQ(s.ui().tooltip(6).rfind("安全：", 0), 0u) << s.ui().tooltip(6);
 }
 
 TEST(Panels, AStoppedInstanceIsRefusedWithAWarning) {

@@ -83,6 +83,14 @@ void run_demo(const std::string& folder) {
     require(wait_until([&] { return ui.all_ticked(1, 34, true); }, 5000), "select all failed");
     screenshot(window, folder, "3-options.png");
 
+    // Hovering a box shows what removing it breaks.
+    RECT shell_box;
+    GetWindowRect(ui.box(28), &shell_box);
+    SetCursorPos(shell_box.left + 30, (shell_box.top + shell_box.bottom) / 2);
+    Sleep(1500);
+    screenshot(window, folder, "3b-tooltip.png");
+    SetCursorPos(0, 0);
+
     ui.click(Control::开始精简按钮);
     require(
         wait_until(

@@ -134,6 +134,45 @@ void WindowProbe::press_key(Control target, WPARAM key) const {
     PostMessageW(window, WM_KEYUP, key, static_cast<LPARAM>(0xC0000001u));
 }
 
+std::string WindowProbe::tooltip(int number) const {
+    struct Search {
+        DWORD pid;
+        HWND found;
+    } search{0, nullptr};
+    GetWindowThreadProcessId(main_, &search.pid);
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto* s = reinterpret_cast<Search*>(param);
+            DWORD pid = 0;
+            GetWindowThreadProcessId(window, &pid);
+            wchar_t name[64];
+            if (pid == s->pid && GetClassNameW(window, name, 64) &&
+                wcscmp(name, TOOLTIPS_CLASSW) == 0) {
+                s->found = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        return {};
+    }
+    const std::size_t chars = 1024;
+    RemoteBlock block(search.found, sizeof(TTTOOLINFOW) + chars * sizeof(wchar_t));
+    TTTOOLINFOW tool{};
+    tool.cbSize = TTTOOLINFOW_V2_SIZE;
+    tool.hwnd = GetParent(box(number));
+    tool.uId = reinterpret_cast<UINT_PTR>(box(number));
+    tool.lpszText = reinterpret_cast<LPWSTR>(block.address() + sizeof(TTTOOLINFOW));
+    block.write(0, &tool, sizeof tool);
+    std::wstring text(chars, L'\0');
+    block.write(sizeof(TTTOOLINFOW), text.data(), chars * sizeof(wchar_t));
+    send(search.found, TTM_GETTEXTW, chars, reinterpret_cast<LPARAM>(block.address()));
+    block.read(sizeof(TTTOOLINFOW), text.data(), chars * sizeof(wchar_t));
+    text.resize(wcsnlen(text.c_str(), chars));
+    return to_utf8(text);
+}
+
 int WindowProbe::row_count() const {
     return static_cast<int>(send(control(Control::超级列表框1), LVM_GETITEMCOUNT, 0, 0));
 }

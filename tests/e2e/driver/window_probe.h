@@ -34,6 +34,9 @@ class WindowProbe {
     void press_key(Control target, WPARAM key) const;
     void close() const { PostMessageW(main_, WM_CLOSE, 0, 0); }
 
+    // The tooltip text the program gives an option box.
+    std::string tooltip(int number) const;
+
     int row_count() const;
     std::string cell(int row, int column) const;
     int selected_row() const;
