@@ -8,9 +8,11 @@ BUILD="$ROOT/build"
 JOBS="$(nproc)"
 
 PACKAGES=(
-    cmake g++ googletest
+    cmake g++ googletest clang-format
     g++-mingw-w64-x86-64-posix
     wine wine64 fonts-wine
+    # Wine draws windows through these; they are only recommended by its packages.
+    libxcomposite1 libxcursor1 libxfixes3 libxi6 libxinerama1 libxrandr2 libxrender1
     xvfb xauth fonts-wqy-microhei imagemagick
     apktool apksigner zipalign aapt android-framework-res dexdump python3
     locales zip unzip

@@ -83,7 +83,7 @@ ConsoleChild start_console_child(const std::string& command) {
                                    &inheritable, OPEN_EXISTING, 0, nullptr));
 
     STARTUPINFOEXW startup{};
-    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.cb = sizeof startup.StartupInfo;
     startup.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.StartupInfo.wShowWindow = SW_HIDE;
     startup.StartupInfo.hStdInput = input.get();
@@ -97,6 +97,7 @@ ConsoleChild start_console_child(const std::string& command) {
     InheritList inherit_list(std::move(inherited));
     DWORD flags = CREATE_NO_WINDOW | CREATE_SUSPENDED;
     if (inherit_list.get() != nullptr) {
+        startup.StartupInfo.cb = sizeof startup;
         startup.lpAttributeList = inherit_list.get();
         flags |= EXTENDED_STARTUPINFO_PRESENT;
     }

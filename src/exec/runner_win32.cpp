@@ -66,8 +66,11 @@ CommandResult Win32ConsoleRunner::run_console_command(const std::string& command
     bool timed_out = false;
     for (;;) {
         if (read_waiting(child.output.get(), bytes)) {
-            // More may be waiting behind a full pipe: look again at once.
-            pump_pending_input(quit);
+            // More may be waiting behind a full pipe: look again at once,
+            // but keep the window painting through a long output.
+            if (HIWORD(GetQueueStatus(QS_ALLINPUT)) != 0) {
+                dispatch_pending_messages(quit);
+            }
             continue;
         }
         if (ended) {
@@ -79,7 +82,7 @@ CommandResult Win32ConsoleRunner::run_console_command(const std::string& command
         }
         if (GetTickCount64() >= deadline) {
             end_process_tree(child);
-            WaitForSingleObject(child.process.get(), kTreeEndWaitMs);
+            wait_with_events(child.process.get(), kTreeEndWaitMs, quit);
             read_dry(child.output.get(), bytes);
             timed_out = true;
             break;

@@ -45,8 +45,17 @@ std::string push_directory(const ShellServices& shell, const std::string& run_di
     return has_blank(short_form) ? std::string() : short_form;
 }
 
-bool push_succeeded(std::string_view output) {
-    return locate_text(output, "bytes in") != -1 || locate_text(output, "pushed") != -1;
+// Newer bridges print their summary line even after a failed copy, so a
+// word of failure counts more than the summary; the local path, which may
+// hold any word, is left out of the reading.
+bool push_succeeded(std::string_view output, std::string_view local_file) {
+    const std::string answer = replace_all(output, local_file, "");
+    const bool reported =
+        locate_text(answer, "bytes in") != -1 || locate_text(answer, "pushed") != -1;
+    const bool refused = locate_text(answer, "error") != -1 ||
+                         locate_text(answer, "failed") != -1 ||
+                         locate_text(answer, " 0 files pushed") != -1;
+    return reported && !refused;
 }
 
 } // namespace
@@ -92,10 +101,11 @@ StepOutcome replace_launcher(SlimmingRun& run, int box) {
         return StepOutcome::not_answering;
     }
 
-    const CommandResult pushed = console.run_console_command(join_texts(
-        {run.adb_prefix, "push ", push_from, "\\Launcher.apk /system/app/Launcher3/\""}));
+    const std::string local_file = join_texts({push_from, "\\Launcher.apk"});
+    const CommandResult pushed = console.run_console_command(
+        join_texts({run.adb_prefix, "push ", local_file, " /system/app/Launcher3/\""}));
     ui.append_echo(pushed.output);
-    if (pushed.timed_out || !push_succeeded(pushed.output)) {
+    if (pushed.timed_out || !push_succeeded(pushed.output, local_file)) {
         ui.append_echo(join_texts(
             {pushed.output.empty() || pushed.output.ends_with("\r\n") ? "" : "\r\n", kPushFailed}));
         return pushed.timed_out ? StepOutcome::not_answering : StepOutcome::failed;

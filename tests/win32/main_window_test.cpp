@@ -239,7 +239,24 @@ TEST_F(MainWindowTest, CloseWhileBusyWaitsForTheHandler) {
     SendMessageW(child(Control::刷新按钮), BM_CLICK, 0, 0);
     EXPECT_TRUE(open_after_request);
     EXPECT_TRUE(window.close_requested());
+    // The close is posted, so that the clicked button is off the stack.
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        DispatchMessageW(&message);
+    }
     EXPECT_FALSE(window.exists());
+}
+
+TEST_F(MainWindowTest, EndingWindowsWhileBusyIsHeldOffLikeAClose) {
+    LRESULT answer_while_busy = TRUE;
+    window.set_click_handler([&](Control) {
+        BusyScope busy(window.close_guard());
+        answer_while_busy = SendMessageW(window.hwnd(), WM_QUERYENDSESSION, 0, 0);
+    });
+    SendMessageW(child(Control::刷新按钮), BM_CLICK, 0, 0);
+    EXPECT_EQ(answer_while_busy, FALSE);
+    EXPECT_TRUE(window.close_requested());
+    EXPECT_EQ(echo_text(), std::string(kCloseDeferredNotice));
 }
 
 TEST_F(MainWindowTest, CloseRequestWhileBusyIsNotedInTheEchoBox) {

@@ -42,6 +42,12 @@ LRESULT CALLBACK panel_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
         // A stock group box is transparent to the mouse: clicks would reach
         // the boxes of a panel lying under this one.
         return HTCLIENT;
+    case WM_LBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONUP:
+        // The panel's own background is no button: taking the focus here
+        // would leave Esc and Tab without a control to act on.
+        return 0;
     case WM_ERASEBKGND:
         fill_face(hwnd, reinterpret_cast<HDC>(wparam));
         return 1;

@@ -152,6 +152,14 @@ LRESULT MainWindow::handle_message(UINT message, WPARAM wparam, LPARAM lparam) {
     case WM_CLOSE:
         close_requested_by_user();
         return 0;
+    case WM_QUERYENDSESSION:
+        // Ending Windows mid-run could fall between removing the old launcher
+        // and pushing the new one: hold it off like a close.
+        if (guard_.busy()) {
+            close_requested_by_user();
+            return FALSE;
+        }
+        return TRUE;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -165,8 +173,9 @@ void MainWindow::clicked(Control which) {
     if (on_click_) {
         on_click_(which);
     }
+    // Posted, not destroyed here: the clicked button is still on the stack.
     if (guard_.deferred_close_due() && exists()) {
-        DestroyWindow(hwnd_);
+        PostMessageW(hwnd_, WM_CLOSE, 0, 0);
     }
 }
 

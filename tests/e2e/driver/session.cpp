@@ -80,7 +80,12 @@ void Session::tick(const std::vector<int>& boxes) {
 }
 
 void Session::start_and_wait() {
+    const std::size_t before = dir_.command_log().size();
     ui_->click(Control::开始精简按钮);
+    // The echo box still ends with the last run's line until this run has
+    // written its header, which comes before its first command.
+    require(wait_until([&] { return dir_.command_log().size() > before; }, 30000),
+            "the run sent no command");
     require(wait_until(
                 [&] {
                     std::string text = echo();

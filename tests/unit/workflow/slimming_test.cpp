@@ -188,6 +188,29 @@ std::vector<RunCase> run_cases() {
              "adb: error: cannot stat 'Launcher.apk': No such file or directory\r\n"
              "替换桌面失败：Launcher.apk 推送未成功\r\n" +
              failed(1) + kDone},
+        {"failed_copy_with_a_summary_line_is_a_failure",
+         {34},
+         [](Harness& h) {
+             h.console.on(push(),
+                          "adb: error: failed to copy 'Launcher.apk': Read-only file "
+                          "system\r\nLauncher.apk: 0 files pushed. (0 bytes in 0.001s)\r\n");
+         },
+         {remount(), rm_launcher(), mkdir_launcher(), push()},
+         kHead + kRemounted + kLauncherHead +
+             "adb: error: failed to copy 'Launcher.apk': Read-only file system\r\nLauncher.apk: 0 "
+             "files pushed. (0 bytes in 0.001s)\r\n替换桌面失败：Launcher.apk 推送未成功\r\n" +
+             failed(1) + kDone},
+        {"error_in_the_run_directory_name_is_no_failure",
+         {34},
+         [](Harness& h) {
+             h.console.on(
+                 push("C:\\errors\\failed"),
+                 "C:\\errors\\failed\\Launcher.apk: 1 file pushed. (10 bytes in 0.010s)\r\n");
+         },
+         {remount(), rm_launcher(), mkdir_launcher(), push("C:\\errors\\failed")},
+         kHead + kRemounted + kLauncherHead +
+             "C:\\errors\\failed\\Launcher.apk: 1 file pushed. (10 bytes in 0.010s)\r\n" + kDone,
+         "C:\\errors\\failed"},
         {"launcher_file_differs_and_cannot_be_written",
          {34, 35},
          [](Harness& h) {
