@@ -1,6 +1,8 @@
 // Costs of the console runner against the least a program can do, side by side.
 #include "exec/console_child_win32.h"
 #include "exec/runner_win32.h"
+#include "sim_fixture.h"
+#include "text/encoding_win32.h"
 #include "win32/unique_handle.h"
 
 #include <windows.h>
@@ -169,10 +171,17 @@ void plain_message_loop(DWORD milliseconds) {
 } // namespace
 } // namespace korvath
 
-int main(int argc, char** argv) {
+int main() {
     using namespace korvath;
-    // The listing command: the console tool's when given, else the probe's.
-    const std::string listing = argc > 1 ? std::string(argv[1]) + " list2" : probe_command("list");
+    // The simulator's listing of the demo instances, the tool found through
+    // the current directory as in the program.
+    sim_fixture::RunDirectory dir;
+    if (!dir.ok() || dir.setup_demo().exit_code != 0 ||
+        !SetCurrentDirectoryW(to_wide(dir.path()).c_str())) {
+        std::fprintf(stderr, "cannot lay out the simulator's run directory\n");
+        return 1;
+    }
+    const std::string listing = "ldconsole.exe list2";
     const std::string slow = probe_command("sleep " + std::to_string(kSlowCommandMs));
     Win32ConsoleRunner runner;
 
@@ -236,5 +245,6 @@ int main(int argc, char** argv) {
     std::printf("| during run_console_command | %zu | %.2f | %.2f |\n", busy.size(), median(busy),
                 worst(busy));
     DestroyWindow(window);
+    SetCurrentDirectoryW(L"C:\\"); // the run directory is removed on the way out
     return 0;
 }

@@ -29,6 +29,7 @@ class Program {
     ~Program(); // ends the process if it still runs
 
     DWORD process_id() const { return process_id_; }
+    HANDLE handle() const { return process_.get(); }
     bool running() const;
     // The exit code, or -1 when the process did not end in time.
     long wait_for_exit(int timeout_ms);
