@@ -68,7 +68,7 @@ void run_demo(const std::string& folder) {
     require(wait_until(
                 [&] {
                     return row_with_version(ui, "7.1.2") >= 0 &&
-                           row_with_version(ui, "5.1.1") >= 0 && ui.enabled(Control::刷新按钮);
+                           row_with_version(ui, "5.1.1") >= 0 && ui.all_lockable_enabled(true);
                 },
                 60000),
             "the refresh did not list the demo instances");

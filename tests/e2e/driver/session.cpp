@@ -41,7 +41,7 @@ void Session::refresh() {
     // The refresh locks the controls before its listing command is sent.
     require(wait_until([&] { return dir_.command_log().size() > before; }, 30000),
             "the refresh sent no listing command");
-    require(wait_until([&] { return ui_->enabled(Control::刷新按钮); }, 120000),
+    require(wait_until([&] { return ui_->all_lockable_enabled(true); }, 120000),
             "the refresh did not end");
 }
 
