@@ -79,5 +79,17 @@ TEST(Refresh, LocksTheControlsWhileTheListingIsSlow) {
     EXPECT_EQ(s.ui().cell(0, 3), "7.1.2");
 }
 
+TEST(Refresh, ClosingDuringTheListingEndsAfterIt) {
+    Session s({.description = "list2|slow=1500\n1|慢|running|7.1.2\n"});
+    s.ui().click(Control::刷新按钮);
+    ASSERT_TRUE(wait_until([&] { return !s.ui().enabled(Control::刷新按钮); }, 10000));
+    s.ui().close();
+    ASSERT_TRUE(wait_until([&] { return s.echo() == "将在当前命令结束后关闭…\r\n"; }, 5000))
+        << s.echo();
+    EXPECT_EQ(s.program().wait_for_exit(30000), 0);
+    // No version query after the listing in flight.
+    EXPECT_EQ(s.commands_since(0), (Lines{"ldconsole.exe list2"}));
+}
+
 } // namespace
 } // namespace korvath::e2e
