@@ -1,13 +1,9 @@
 # The program, korvath.exe, and its twin with a short command time limit for
 # tests of hanging commands; both carry the same Windows resources.
 
-get_property(KORVATH_LAUNCHER_APK GLOBAL PROPERTY KORVATH_LAUNCHER_APK)
-if(KORVATH_LAUNCHER_APK)
-    set(KORVATH_LAUNCHER_FILE ${KORVATH_LAUNCHER_APK})
-else()
-    # Until the launcher package is built here: a stand-in block of bytes.
-    set(KORVATH_LAUNCHER_FILE ${CMAKE_BINARY_DIR}/resources/launcher-placeholder.apk)
-    file(CONFIGURE OUTPUT ${KORVATH_LAUNCHER_FILE} CONTENT "placeholder launcher package\n")
+get_property(KORVATH_LAUNCHER_FILE GLOBAL PROPERTY KORVATH_LAUNCHER_APK)
+if(NOT KORVATH_LAUNCHER_FILE)
+    message(FATAL_ERROR "the launcher package is not part of this build")
 endif()
 
 set(KORVATH_ICON_FILE ${CMAKE_SOURCE_DIR}/resources/korvath.ico)
@@ -20,9 +16,7 @@ add_library(korvath_resources OBJECT ${KORVATH_RC_FILE})
 target_include_directories(korvath_resources PRIVATE ${CMAKE_SOURCE_DIR}/src)
 set_source_files_properties(${KORVATH_RC_FILE} PROPERTIES OBJECT_DEPENDS
     "${KORVATH_LAUNCHER_FILE};${KORVATH_MANIFEST_FILE};${KORVATH_ICON_FILE}")
-if(TARGET launcher_apk)
-    add_dependencies(korvath_resources launcher_apk)
-endif()
+add_dependencies(korvath_resources launcher_apk)
 
 # korvath_add_program(<name> [COMMAND_TIME_LIMIT_MS <ms>])
 function(korvath_add_program name)
