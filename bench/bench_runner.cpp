@@ -1,4 +1,5 @@
 // Costs of the console runner against the least a program can do, side by side.
+#include "bench_clock.h"
 #include "exec/console_child_win32.h"
 #include "exec/runner_win32.h"
 #include "sim_fixture.h"
@@ -19,25 +20,12 @@
 namespace korvath {
 namespace {
 
+using bench::median;
+using bench::now_ms;
+
 constexpr int kRounds = 40;
 constexpr DWORD kSlowCommandMs = 2000;
 constexpr int kCpuRuns = 3;
-
-double now_ms() {
-    static const double ticks_per_ms = [] {
-        LARGE_INTEGER frequency;
-        QueryPerformanceFrequency(&frequency);
-        return static_cast<double>(frequency.QuadPart) / 1000.0;
-    }();
-    LARGE_INTEGER counter;
-    QueryPerformanceCounter(&counter);
-    return static_cast<double>(counter.QuadPart) / ticks_per_ms;
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values.empty() ? 0.0 : values[values.size() / 2];
-}
 
 std::string probe_command(const std::string& arguments) {
     std::string path = KORVATH_PROBE_CHILD;

@@ -1,5 +1,6 @@
 // A whole Android 7 slimming run through the real window against batch files
 // replaying its command sequence, side by side; the program's peak working set.
+#include "bench_clock.h"
 #include "driver/program.h"
 #include "driver/session.h"
 #include "sim_fixture.h"
@@ -17,26 +18,12 @@
 namespace korvath::e2e {
 namespace {
 
+using bench::median;
+using bench::now_ms;
+using bench::require;
+
 constexpr int kRounds = 3;
 constexpr std::string_view kState = "2|雷电模拟器|running|7.1.2|tree=android7\n";
-
-double now_ms() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void require(bool condition, const std::string& what) {
-    if (!condition) {
-        throw std::runtime_error(what);
-    }
-}
 
 // A batch file of the sequence; `prefix` goes before each line. A batch
 // file reads `%` as a variable, so it is doubled.

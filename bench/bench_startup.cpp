@@ -1,4 +1,5 @@
 // Start-up of the real program as a user meets it, and the size of korvath.exe.
+#include "bench_clock.h"
 #include "driver/files.h"
 #include "driver/program.h"
 #include "driver/window_probe.h"
@@ -18,25 +19,11 @@
 namespace korvath::e2e {
 namespace {
 
+using bench::median;
+using bench::now_ms;
+using bench::require;
+
 constexpr int kRounds = 5;
-
-double now_ms() {
-    LARGE_INTEGER frequency, counter;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&counter);
-    return 1000.0 * static_cast<double>(counter.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-void require(bool condition, const std::string& what) {
-    if (!condition) {
-        throw std::runtime_error(what);
-    }
-}
 
 // Polls every millisecond, finer than the driver's 20 ms, for the timings.
 bool poll(const std::function<bool()>& condition, double timeout_ms) {

@@ -57,12 +57,12 @@ long Program::wait_for_exit(int timeout_ms) {
     return static_cast<long>(code);
 }
 
-HWND Program::find_top_window(const wchar_t* class_name) const {
+HWND find_process_window(DWORD process_id, const wchar_t* class_name) {
     struct Search {
         DWORD pid;
         const wchar_t* class_name;
         HWND found;
-    } search{process_id_, class_name, nullptr};
+    } search{process_id, class_name, nullptr};
     EnumWindows(
         [](HWND window, LPARAM param) -> BOOL {
             auto* s = reinterpret_cast<Search*>(param);
@@ -81,7 +81,7 @@ HWND Program::find_top_window(const wchar_t* class_name) const {
 }
 
 HWND Program::message_box() const {
-    HWND box = find_top_window(L"#32770");
+    HWND box = find_process_window(process_id_, L"#32770");
     return box && IsWindowVisible(box) ? box : nullptr;
 }
 
@@ -92,7 +92,7 @@ HWND Program::wait_for_message_box(int timeout_ms) const {
 }
 
 HWND Program::main_window() const {
-    return find_top_window(L"KorvathMainWindow");
+    return find_process_window(process_id_, L"KorvathMainWindow");
 }
 
 HWND Program::wait_for_main_window(int timeout_ms) const {

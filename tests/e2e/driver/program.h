@@ -14,6 +14,9 @@ namespace korvath::e2e {
 // Polls `condition` every 20 ms until it holds or `timeout_ms` has passed.
 bool wait_until(const std::function<bool()>& condition, int timeout_ms);
 
+// A top-level window of the process with that window class, or null.
+HWND find_process_window(DWORD process_id, const wchar_t* class_name);
+
 struct MessageBoxText {
     std::string title;
     std::string text;
@@ -51,8 +54,6 @@ class Program {
     HWND start_to_main_window();
 
   private:
-    HWND find_top_window(const wchar_t* class_name) const;
-
     UniqueHandle process_;
     DWORD process_id_ = 0;
 };

@@ -2,6 +2,8 @@
 // process, so requests and texts travel through a block allocated there.
 #include "driver/window_probe.h"
 
+#include "driver/program.h"
+
 #include "text/encoding_win32.h"
 #include "ui/control_ops.h"
 
@@ -135,30 +137,14 @@ void WindowProbe::press_key(Control target, WPARAM key) const {
 }
 
 std::string WindowProbe::tooltip(int number) const {
-    struct Search {
-        DWORD pid;
-        HWND found;
-    } search{0, nullptr};
-    GetWindowThreadProcessId(main_, &search.pid);
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(param);
-            DWORD pid = 0;
-            GetWindowThreadProcessId(window, &pid);
-            wchar_t name[64];
-            if (pid == s->pid && GetClassNameW(window, name, 64) &&
-                wcscmp(name, TOOLTIPS_CLASSW) == 0) {
-                s->found = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (!search.found) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main_, &pid);
+    HWND tips = find_process_window(pid, TOOLTIPS_CLASSW);
+    if (!tips) {
         return {};
     }
     const std::size_t chars = 1024;
-    RemoteBlock block(search.found, sizeof(TTTOOLINFOW) + chars * sizeof(wchar_t));
+    RemoteBlock block(tips, sizeof(TTTOOLINFOW) + chars * sizeof(wchar_t));
     TTTOOLINFOW tool{};
     tool.cbSize = TTTOOLINFOW_V2_SIZE;
     tool.hwnd = GetParent(box(number));
@@ -167,7 +153,7 @@ std::string WindowProbe::tooltip(int number) const {
     block.write(0, &tool, sizeof tool);
     std::wstring text(chars, L'\0');
     block.write(sizeof(TTTOOLINFOW), text.data(), chars * sizeof(wchar_t));
-    send(search.found, TTM_GETTEXTW, chars, reinterpret_cast<LPARAM>(block.address()));
+    send(tips, TTM_GETTEXTW, chars, reinterpret_cast<LPARAM>(block.address()));
     block.read(sizeof(TTTOOLINFOW), text.data(), chars * sizeof(wchar_t));
     text.resize(wcsnlen(text.c_str(), chars));
     return to_utf8(text);
