@@ -69,6 +69,7 @@ void Session::open_options() {
     require(
         wait_until([&] { return echo() != before || program_->message_box() != nullptr; }, 5000),
         "the options button did nothing visible");
+    ui_->settle(); // the panels change after the header is written
 }
 
 void Session::tick(const std::vector<int>& boxes) {

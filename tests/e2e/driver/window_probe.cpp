@@ -119,6 +119,10 @@ bool WindowProbe::all_lockable_enabled(bool want) const {
     return true;
 }
 
+void WindowProbe::settle() const {
+    send(main_, WM_NULL, 0, 0);
+}
+
 void WindowProbe::click(Control c) const {
     PostMessageW(control(c), BM_CLICK, 0, 0);
 }

@@ -33,6 +33,9 @@ class WindowProbe {
     void click_box(int number) const;
     void press_key(Control target, WPARAM key) const;
     void close() const { PostMessageW(main_, WM_CLOSE, 0, 0); }
+    // Returns once the program has handled every message before this one;
+    // a handler that runs no console command has then ended.
+    void settle() const;
 
     // The tooltip text the program gives an option box.
     std::string tooltip(int number) const;
